@@ -1,0 +1,2 @@
+// Unit Uni_Message.
+#include "files/Uni_Message.h"
