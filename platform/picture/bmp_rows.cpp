@@ -76,13 +76,50 @@ Pixel pixelAt(const BmpLayout& layout, std::span<const std::uint8_t> rowBytes, i
     }
 }
 
+namespace {
+
+// Reads run-length data through a window of positioned reads, so that the
+// data is never held whole.
+class RleInput {
+public:
+    RleInput(ByteSource& source, std::uint64_t offset) : source_(source), position_(offset) { refill(); }
+
+    // At least n bytes are available at data(), unless the data ends first;
+    // gives how many are (up to n).
+    std::size_t ensure(std::size_t n)
+    {
+        if (available() < n && !atEnd_) {
+            position_ += std::uint64_t(at_);
+            refill();
+        }
+        return std::min(n, available());
+    }
+    const std::uint8_t* data() const { return window_.data() + at_; }
+    void skip(std::size_t n) { at_ += std::min(n, available()); }
+
+private:
+    static constexpr std::size_t kWindow = std::size_t(1) << 20;
+
+    std::size_t available() const { return window_.size() - at_; }
+    void refill()
+    {
+        window_ = source_.view(position_, kWindow);
+        at_ = 0;
+        atEnd_ = window_.size() < kWindow;
+    }
+
+    ByteSource& source_;
+    std::uint64_t position_;
+    std::span<const std::uint8_t> window_;
+    std::size_t at_ = 0;
+    bool atEnd_ = false;
+};
+
+}  // namespace
+
 int decodeRle(const BmpLayout& layout, ByteSource& source, RleRowTarget& target)
 {
-    // Run-length data is read whole: it is rarely larger than the picture.
-    const auto data = source.view(layout.pixelOffset, std::size_t(source.size() - std::min(source.size(), layout.pixelOffset)));
-    const std::uint8_t* in = data.data();
-    const std::uint8_t* const end = in + data.size();
-
+    RleInput input(source, layout.pixelOffset);
     const bool four = layout.coding == BmpLayout::Coding::Rle4;
     const int width = layout.width;
     const auto& palette = layout.palette;
@@ -106,16 +143,11 @@ int decodeRle(const BmpLayout& layout, ByteSource& source, RleRowTarget& target)
         row = target.beginRow(layout.fileRow(line));
         return true;
     };
-    auto finish = [&] {
-        skipTo(width);
-        target.endRow(layout.fileRow(line));
-        return line + 1;
-    };
 
-    while (end - in >= 2) {
-        const int count = in[0];
-        const int value = in[1];
-        in += 2;
+    while (input.ensure(2) == 2) {
+        const int count = input.data()[0];
+        const int value = input.data()[1];
+        input.skip(2);
         if (count > 0) {  // a run of one index, or of two alternating ones
             const int n = std::min(count, width - x);
             if (four) {
@@ -130,19 +162,20 @@ int decodeRle(const BmpLayout& layout, ByteSource& source, RleRowTarget& target)
         } else if (value == 1) {  // end of picture
             break;
         } else if (value == 2) {  // move right and up
-            if (end - in < 2) break;
-            const int dx = in[0], dy = in[1];
-            in += 2;
+            if (input.ensure(2) < 2) break;
+            const int dx = input.data()[0], dy = input.data()[1];
+            input.skip(2);
             const int column = x + dx;
             for (int i = 0; i < dy; ++i)
                 if (!nextLine()) return line;
             skipTo(column);
         } else {  // value indices stored as they are, padded to a 16-bit boundary
-            const int bytes = four ? (value + 1) / 2 : value;
-            const int have = int(std::min<std::ptrdiff_t>(bytes, end - in));
+            const std::size_t bytes = std::size_t(four ? (value + 1) / 2 : value);
+            const std::size_t padded = bytes + (bytes & 1);
+            const int have = int(std::min(input.ensure(padded), bytes));
+            const std::uint8_t* in = input.data();
             if (four) {
-                const int indices = std::min(value, 2 * have);
-                const int n = std::min(indices, width - x);
+                const int n = std::min({value, 2 * have, width - x});
                 for (int i = 0; i < n; ++i) row[x + i] = palette[(i & 1) ? in[i >> 1] & 0x0F : in[i >> 1] >> 4];
                 x += n;
             } else {
@@ -150,11 +183,13 @@ int decodeRle(const BmpLayout& layout, ByteSource& source, RleRowTarget& target)
                 for (int i = 0; i < n; ++i) row[x + i] = palette[in[i]];
                 x += n;
             }
-            if (have < bytes) break;  // the data ends inside the run
-            in += bytes + (bytes & 1);
+            if (std::size_t(have) < bytes) break;  // the data ends inside the run
+            input.skip(padded);
         }
     }
-    return finish();
+    skipTo(width);
+    target.endRow(layout.fileRow(line));
+    return line + 1;
 }
 
 }  // namespace kelmorite

@@ -2,6 +2,7 @@
 #include "platform/picture/bmp_reader.h"
 #include "platform/picture/bmp_writer.h"
 
+#include "bench/bench_files.h"
 #include "tests/support/temp_dir.h"
 
 #include <QImage>
@@ -41,6 +42,20 @@ TEST(BmpReaderAgainstQt, EveryGoodSuiteFileGivesQtsPixels)
     for (const auto& name : names) {
         SCOPED_TRACE(name);
         const auto bytes = test::readFile(test::bmpsuiteDir("g") + "/" + name);
+        const QImage qt = qtDecode(bytes);
+        ASSERT_FALSE(qt.isNull());
+        EXPECT_EQ(firstDifference(decodeBmp(bytes), qt), "");
+    }
+}
+
+// Large files cross every read window of the reader, and the RLE file mixes
+// encoded and literal runs.
+TEST(BmpReaderAgainstQt, TheGeneratedBenchmarkFilesGiveQtsPixels)
+{
+    QImageReader::setAllocationLimit(0);
+    for (const char* name : {"rgb24_1000", "pal8_4000", "rle8_4000", "bf32_4000"}) {
+        SCOPED_TRACE(name);
+        const auto bytes = bench::makeBenchBmp(name);
         const QImage qt = qtDecode(bytes);
         ASSERT_FALSE(qt.isNull());
         EXPECT_EQ(firstDifference(decodeBmp(bytes), qt), "");
