@@ -2,8 +2,9 @@
 // tiles on worker threads and report them in order.
 #include "cli/batch.h"
 
-#include "platform/picture/picture_file.h"
+#include "platform/picture/sampled_picture.h"
 #include "tile/tile_save.h"
+#include "tile/tile_size.h"
 
 #include <algorithm>
 #include <atomic>
@@ -98,7 +99,10 @@ std::vector<Job> planJobs(const Options& options)
 std::optional<std::string> makeTile(const Options& options, const Job& job)
 {
     try {
-        const Bitmap source = loadPicture(job.source);
+        // Only the pixels the tile samples are read from the file.
+        const TileSize size = GetTileSize(options.sizeChoice);
+        const SampleGrid grid{size.width, size.height};
+        const SampledPicture source = loadSampledPicture(job.source, {&grid, 1});
         saveTile({ComposeTile(source, options.sizeChoice, options.background), job.source, options.sizeChoice}, job.target);
         return std::nullopt;
     } catch (const std::exception& e) {

@@ -18,12 +18,17 @@ std::string fileExtension(const std::string& path)
     return path.substr(dot + 1);
 }
 
-Bitmap loadPicture(const std::string& path)
+void checkPictureExtension(const std::string& path)
 {
-    std::string extension = fileExtension(path);
+    const std::string extension = fileExtension(path);
     std::string lower = extension;
     std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) { return std::tolower(c); });
     if (lower != "bmp") throw unknownExtension(extension);
+}
+
+Bitmap loadPicture(const std::string& path)
+{
+    checkPictureExtension(path);
     FileByteSource file(path);
     return decodeBmp(file);
 }

@@ -11,6 +11,10 @@ namespace kelmorite {
 // no dot): the text after the last dot that follows the last "/".
 std::string fileExtension(const std::string& path);
 
+// Raises "Unknown picture file extension (.%s)" unless the path's extension
+// is "bmp" in any letter case: the only kind of picture read.
+void checkPictureExtension(const std::string& path);
+
 // Reads the picture in the file. The reader is chosen by the extension,
 // without regard to letter case: "bmp" is the only kind read, any other
 // raises "Unknown picture file extension (.%s)". A file that cannot be opened
