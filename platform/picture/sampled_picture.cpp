@@ -93,13 +93,37 @@ SampledPicture SampledPicture::read(ByteSource& source, std::span<const SampleGr
     // The bytes of a row from the first needed column to the end of the last.
     const std::uint64_t bits = std::uint64_t(layout.bitCount);
     const std::uint64_t firstByte = std::uint64_t(picture.columns_.front()) * bits / 8;
-    const std::uint64_t endByte = ((std::uint64_t(picture.columns_.back()) + 1) * bits + 7) / 8;
+    const std::uint64_t endByte = std::min(((std::uint64_t(picture.columns_.back()) + 1) * bits + 7) / 8, layout.rowStride);
+    const std::uint64_t span = endByte - firstByte;
     const int firstPixel = int(firstByte * 8 / bits);  // the pixel that starts at firstByte
-    Pixel* out = picture.samples_.data();
-    for (const int y : picture.rows_) {
-        const std::uint64_t rowStart = layout.pixelOffset + std::uint64_t(layout.fileRow(y)) * layout.rowStride;
-        const auto bytes = source.view(rowStart + firstByte, std::size_t(std::min(endByte, layout.rowStride) - firstByte));
-        for (const int x : picture.columns_) *out++ = pixelAt(layout, bytes, x - firstPixel);
+
+    // The needed rows in file order, each with where its samples go.
+    struct Needed {
+        std::uint64_t start;  // offset of the row's needed bytes in the file
+        std::size_t sample;   // index of its first sample
+    };
+    std::vector<Needed> needed;
+    for (std::size_t r = 0; r < picture.rows_.size(); ++r)
+        needed.push_back({layout.pixelOffset + std::uint64_t(layout.fileRow(picture.rows_[r])) * layout.rowStride + firstByte,
+                          r * picture.columns_.size()});
+    std::sort(needed.begin(), needed.end(), [](const Needed& a, const Needed& b) { return a.start < b.start; });
+
+    // Rows close together are read in one piece; far apart, one read each.
+    constexpr std::uint64_t kMaxGap = 64 * 1024;
+    constexpr std::uint64_t kMaxPiece = 1024 * 1024;
+    for (std::size_t i = 0; i < needed.size();) {
+        std::size_t j = i + 1;
+        while (j < needed.size() && needed[j].start - (needed[j - 1].start + span) <= kMaxGap &&
+               needed[j].start + span - needed[i].start <= kMaxPiece)
+            ++j;
+        const auto piece = source.view(needed[i].start, std::size_t(needed[j - 1].start + span - needed[i].start));
+        for (std::size_t k = i; k < j; ++k) {
+            const std::size_t at = std::size_t(std::min<std::uint64_t>(needed[k].start - needed[i].start, piece.size()));
+            const auto bytes = piece.subspan(at, std::min<std::size_t>(piece.size() - at, std::size_t(span)));
+            Pixel* out = picture.samples_.data() + needed[k].sample;
+            for (const int x : picture.columns_) *out++ = pixelAt(layout, bytes, x - firstPixel);
+        }
+        i = j;
     }
     return picture;
 }
