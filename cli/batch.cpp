@@ -3,12 +3,12 @@
 #include "cli/batch.h"
 
 #include "platform/picture/sampled_picture.h"
+#include "platform/system/directories.h"
 #include "tile/tile_save.h"
 #include "tile/tile_size.h"
 
 #include <algorithm>
 #include <atomic>
-#include <cctype>
 #include <condition_variable>
 #include <filesystem>
 #include <mutex>
@@ -31,45 +31,12 @@ struct Job {
     bool done = false;
 };
 
-bool isDirectory(const std::string& path)
-{
-    std::error_code error;
-    return std::filesystem::is_directory(path, error);
-}
-
-// The pictures of a directory as the window lists them: regular files (or
-// links to them) whose names end in ".bmp" in any letter case, not hidden,
-// sorted without regard to letter case.
-std::vector<std::string> listBitmapFiles(const std::string& directory)
-{
-    std::vector<std::string> names;
-    std::error_code error;
-    for (auto it = std::filesystem::directory_iterator(directory, error); !error && it != std::filesystem::directory_iterator();
-         it.increment(error)) {
-        const std::string name = it->path().filename().string();
-        if (name.empty() || name[0] == '.' || name.size() < 4) continue;
-        std::string ending = name.substr(name.size() - 4);
-        for (auto& c : ending) c = char(std::tolower(static_cast<unsigned char>(c)));
-        std::error_code typeError;
-        if (ending == ".bmp" && it->is_regular_file(typeError)) names.push_back(name);
-    }
-    auto folded = [](std::string s) {
-        for (auto& c : s) c = char(std::tolower(static_cast<unsigned char>(c)));
-        return s;
-    };
-    std::sort(names.begin(), names.end(), [&](const std::string& a, const std::string& b) {
-        const auto fa = folded(a), fb = folded(b);
-        return fa != fb ? fa < fb : a < b;
-    });
-    return names;
-}
-
 // A DIR argument stands for its listed pictures; anything else is a FILE.
 std::vector<std::string> expandSources(const std::vector<std::string>& arguments)
 {
     std::vector<std::string> sources;
     for (const auto& argument : arguments) {
-        if (!isDirectory(argument)) {
+        if (!directoryExists(argument)) {
             sources.push_back(argument);
             continue;
         }

@@ -1,8 +1,9 @@
 // Command-line parsing for kelmorite-tile.
 #include "cli/options.h"
 
+#include "platform/system/directories.h"
+
 #include <charconv>
-#include <sys/stat.h>
 
 namespace kelmorite::cli {
 
@@ -41,12 +42,6 @@ unsigned jobsOf(const std::string& text)
     if (error != std::errc() || end != text.data() + text.size() || jobs == 0 || jobs > 1024)
         throw UsageError("bad job count \"" + text + "\": give a number from 1 to 1024");
     return jobs;
-}
-
-bool isDirectory(const std::string& path)
-{
-    struct stat info {};
-    return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
 }  // namespace
@@ -103,7 +98,7 @@ Options parseOptions(const std::vector<std::string>& arguments, unsigned default
     }
     if (options.help) return options;
     if (options.sources.empty()) throw UsageError("no picture given");
-    if (!isDirectory(options.targetDirectory)) throw UsageError("--to " + options.targetDirectory + ": not a directory");
+    if (!directoryExists(options.targetDirectory)) throw UsageError("--to " + options.targetDirectory + ": not a directory");
     return options;
 }
 
