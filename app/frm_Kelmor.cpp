@@ -160,6 +160,7 @@ void TfrmKelmor::buildControls()
                                    TeDriveComboBoxFrom, TeDriveComboBoxTo, TeDirectoryListBoxFrom, TeFileListBoxFrom,
                                    TeFileListBoxTo, TeDirectoryListBoxTo};
     for (std::size_t i = 0; i + 1 < std::size(focusOrder); ++i) setTabOrder(focusOrder[i], focusOrder[i + 1]);
+    setTabOrder(focusOrder[std::size(focusOrder) - 1], focusOrder[0]);  // after the last, the first again
     for (auto* passive : std::initializer_list<QWidget*>{TePanelBG, TePanelFrom, TePanelTo, TePanelView, ImageFrom, ImageTo,
                                                          ImageView, ImageBG, Label1, Label2, TeTabSheet1, TePageControl1})
         passive->setFocusPolicy(Qt::NoFocus);
