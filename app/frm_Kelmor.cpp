@@ -4,6 +4,7 @@
 #include "app/window_dialogs.h"
 #include "files/settings.h"
 #include "platform/picture/picture_file.h"
+#include "platform/picture/sampled_picture.h"
 #include "platform/system/directories.h"
 #include "platform/system/file_system.h"
 #include "platform/system/ini_file.h"
@@ -261,11 +262,15 @@ void TfrmKelmor::PreviewResizedBitmap()
 {
     const std::string path = TeFileListBoxFrom->selectedPath();
     if (!fileExists(path)) throw SilentAbort();
-    ImageFrom->setPicture(loadPicture(path));  // read afresh every time; a load error keeps both previews
+    // Read afresh every time, and only where the preview and the tiles sample
+    // it; a load error keeps both previews.
+    const auto grids = standardGrids(ImageFrom->devicePixelRatioF());
+    auto source = std::make_shared<const SampledPicture>(loadSampledPicture(path, grids));
+    ImageFrom->setSource(source);
     try {
         const int sizeChoice = TeRadioGroupSize->itemIndex();
         const Background background = TeCheckBoxBG->isChecked() ? Background::On : Background::Off;
-        Tile tile{ComposeTile(ImageFrom->picture(), sizeChoice, background), path, sizeChoice};
+        Tile tile{ComposeTile(*source, sizeChoice, background), path, sizeChoice};
         tile_ = std::move(tile);
         ImageTo->setPicture(tile_.picture);
     } catch (...) {

@@ -22,33 +22,49 @@ QImage asImage(const Bitmap& bitmap)
 
 }  // namespace
 
-ImageView::ImageView(Scaling scaling, QWidget* parent) : QWidget(parent), scaling_(scaling) {}
+ImageView::ImageView(Scaling scaling, QWidget* parent) : QWidget(parent), scaling_(scaling) { clear(); }
 
 void ImageView::setPicture(Bitmap picture)
 {
-    picture_ = std::move(picture);
+    auto held = std::make_shared<const Bitmap>(std::move(picture));
+    bitmap_ = held.get();
+    source_ = std::move(held);
+    update();
+}
+
+void ImageView::setSource(std::shared_ptr<const PixelSource> source)
+{
+    bitmap_ = dynamic_cast<const Bitmap*>(source.get());
+    source_ = std::move(source);
     update();
 }
 
 QImage ImageView::shownImage() const
 {
-    QImage shown(size(), QImage::Format_ARGB32);
+    // Where the display magnifies the window, the picture is drawn at the
+    // resolution the screen shows.
+    const qreal ratio = devicePixelRatioF();
+    const int width = int(this->width() * ratio + 0.5), height = int(this->height() * ratio + 0.5);
+    QImage shown(width, height, QImage::Format_ARGB32);
     shown.fill(Qt::transparent);
-    if (picture_.empty() || width() <= 0 || height() <= 0) return shown;
+    shown.setDevicePixelRatio(ratio);
+    if (source_->empty() || width <= 0 || height <= 0) return shown;
     QPainter painter(&shown);
     if (scaling_ == Scaling::Stretch) {
-        Bitmap stretched(width(), height());
-        stretchDraw(stretched, {0, 0, width(), height()}, picture_);
-        painter.drawImage(0, 0, asImage(stretched));
-    } else {
-        painter.drawImage(0, 0, asImage(picture_));
+        Bitmap stretched(width, height);
+        stretchDraw(stretched, {0, 0, width, height}, *source_);
+        QImage image = asImage(stretched);
+        image.setDevicePixelRatio(ratio);
+        painter.drawImage(0, 0, image);
+    } else if (bitmap_ != nullptr) {
+        painter.drawImage(0, 0, asImage(*bitmap_));
     }
     return shown;
 }
 
 void ImageView::paintEvent(QPaintEvent*)
 {
-    if (picture_.empty()) return;
+    if (source_->empty()) return;
     QPainter painter(this);
     painter.drawImage(0, 0, shownImage());
 }

@@ -1,6 +1,8 @@
 // The handlers, as a person uses the window: previews, saving, viewing, deleting.
 #include "tests/app/window_fixture.h"
 
+#include "bench/bench_files.h"
+#include "platform/picture/bmp_reader.h"
 #include "platform/picture/bmp_writer.h"
 #include "platform/picture/picture_file.h"
 #include "platform/system/file_system.h"
@@ -22,6 +24,15 @@ Bitmap picture(int w, int h, std::uint8_t seed)
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) b.setPixel(x, y, rgb(std::uint8_t(x + seed), std::uint8_t(y * 2), seed));
     return b;
+}
+
+// What the source preview shows of a picture: the full decode stretched.
+QImage shownStretched(const Bitmap& b)
+{
+    ui::ImageView view(ui::ImageView::Scaling::Stretch);
+    view.resize(205, 205);
+    view.setPicture(b);
+    return view.shownImage();
 }
 
 struct Session : WindowTest {
@@ -47,14 +58,14 @@ TEST_F(Session, AWholeSession)
 {
     TfrmKelmor& w = *window;
     clickItem(w.TeFileListBoxFrom, "Photo.bmp");
-    EXPECT_EQ(w.ImageFrom->picture(), picture(200, 100, 1));
-    EXPECT_EQ(w.ImageTo->picture(), ComposeTile(picture(200, 100, 1), 0, Background::On));
+    EXPECT_EQ(w.ImageFrom->shownImage(), shownStretched(picture(200, 100, 1)));
+    EXPECT_EQ(*w.ImageTo->bitmap(), ComposeTile(picture(200, 100, 1), 0, Background::On));
 
     chooseSize(2);
-    EXPECT_EQ(w.ImageTo->picture(), ComposeTile(picture(200, 100, 1), 2, Background::On));
+    EXPECT_EQ(*w.ImageTo->bitmap(), ComposeTile(picture(200, 100, 1), 2, Background::On));
     clickButton(w.TeCheckBoxBG);
     EXPECT_FALSE(w.TeCheckBoxBG->isChecked());
-    EXPECT_EQ(w.ImageTo->picture(), ComposeTile(picture(200, 100, 1), 2, Background::Off));
+    EXPECT_EQ(*w.ImageTo->bitmap(), ComposeTile(picture(200, 100, 1), 2, Background::Off));
 
     clickButton(w.TeButtonSave);
     const std::string saved = target + "/Photo_2x1.Bmp";
@@ -62,8 +73,8 @@ TEST_F(Session, AWholeSession)
     EXPECT_EQ(names(w.TeFileListBoxTo), QStringList{"Photo_2x1.Bmp"});
 
     clickItem(w.TeFileListBoxTo, "Photo_2x1.Bmp");
-    EXPECT_EQ(w.ImageView->picture(), ComposeTile(picture(200, 100, 1), 2, Background::Off));
-    EXPECT_EQ(w.ImageTo->picture(), ComposeTile(picture(200, 100, 1), 2, Background::Off));
+    EXPECT_EQ(*w.ImageView->bitmap(), ComposeTile(picture(200, 100, 1), 2, Background::Off));
+    EXPECT_EQ(*w.ImageTo->bitmap(), ComposeTile(picture(200, 100, 1), 2, Background::Off));
 
     dialogs.answers = {DialogButton::Yes};
     clickButton(w.TeButtonDeleteTo);
@@ -71,10 +82,25 @@ TEST_F(Session, AWholeSession)
     EXPECT_EQ(dialogs.dialogs[0], confirmationDialog(saved));
     EXPECT_FALSE(fileExists(saved));
     EXPECT_TRUE(names(w.TeFileListBoxTo).isEmpty());
-    EXPECT_TRUE(w.ImageView->picture().empty());
-    EXPECT_FALSE(w.ImageTo->picture().empty());  // the other side stays
+    EXPECT_TRUE(w.ImageView->empty());
+    EXPECT_FALSE(w.ImageTo->empty());  // the other side stays
     EXPECT_TRUE(dialogs.errors.empty());
     EXPECT_TRUE(waits.empty());
+}
+
+TEST_F(Session, ALargeSourceShowsAndTilesAsItsFullDecodeWould)
+{
+    TfrmKelmor& w = *window;
+    const auto bytes = bench::makeBenchBmp("rgb24_1000");
+    test::writeFile(source + "/Large.bmp", bytes);
+    w.TeFileListBoxFrom->reread();
+    clickItem(w.TeFileListBoxFrom, "Large.bmp");
+    const Bitmap full = decodeBmp(bytes);
+    EXPECT_EQ(w.ImageFrom->shownImage(), shownStretched(full));
+    for (const int size : {3, 1, 2, 0}) {
+        chooseSize(size);
+        EXPECT_EQ(*w.ImageTo->bitmap(), ComposeTile(full, size, Background::On)) << size;
+    }
 }
 
 TEST_F(Session, NothingHappensWithoutAnExistingSelectedSource)
@@ -82,18 +108,18 @@ TEST_F(Session, NothingHappensWithoutAnExistingSelectedSource)
     TfrmKelmor& w = *window;
     chooseSize(1);
     clickButton(w.TeCheckBoxBG);
-    EXPECT_TRUE(w.ImageTo->picture().empty());
+    EXPECT_TRUE(w.ImageTo->empty());
 
     clickItem(w.TeFileListBoxFrom, "Photo.bmp");
-    const Bitmap tile = w.ImageTo->picture();
+    const Bitmap tile = *w.ImageTo->bitmap();
     ::unlink((source + "/Photo.bmp").c_str());  // gone behind the list's back
     chooseSize(3);
-    EXPECT_EQ(w.ImageTo->picture(), tile);
+    EXPECT_EQ(*w.ImageTo->bitmap(), tile);
 
     w.TeDirectoryListBoxFrom->setDirectory(target);  // a change of directory clears the selection
     chooseSize(0);
     clickButton(w.TeCheckBoxBG);
-    EXPECT_EQ(w.ImageTo->picture(), tile);
+    EXPECT_EQ(*w.ImageTo->bitmap(), tile);
     EXPECT_TRUE(dialogs.errors.empty());
 }
 
@@ -101,20 +127,21 @@ TEST_F(Session, LoadErrorsShowAndKeepThePreviews)
 {
     TfrmKelmor& w = *window;
     clickItem(w.TeFileListBoxFrom, "Photo.bmp");
-    const Bitmap shown = w.ImageFrom->picture(), tile = w.ImageTo->picture();
+    const QImage shown = w.ImageFrom->shownImage();
+    const Bitmap tile = *w.ImageTo->bitmap();
     test::writeFile(source + "/Bad.bmp", std::string("a text file that only looks like a bitmap"));
     w.TeFileListBoxFrom->reread();
     clickItem(w.TeFileListBoxFrom, "Bad.bmp");
     EXPECT_EQ(dialogs.errors, std::vector<std::string>{"Bitmap image is not valid"});
     EXPECT_EQ(errorBoxText(dialogs.errors[0]), "Bitmap image is not valid.");
-    EXPECT_EQ(w.ImageFrom->picture(), shown);
-    EXPECT_EQ(w.ImageTo->picture(), tile);
+    EXPECT_EQ(w.ImageFrom->shownImage(), shown);
+    EXPECT_EQ(*w.ImageTo->bitmap(), tile);
 
     test::writeFile(target + "/Broken.bmp", std::string("BM"));
     w.TeFileListBoxTo->reread();
     clickItem(w.TeFileListBoxTo, "Broken.bmp");
     EXPECT_EQ(dialogs.errors.back(), "Stream read error");
-    EXPECT_TRUE(w.ImageView->picture().empty());
+    EXPECT_TRUE(w.ImageView->empty());
 }
 
 TEST_F(Session, TheSaveIsNamedAfterTheTileAndRefusesToLoseFiles)
@@ -155,7 +182,7 @@ TEST_F(Session, DeletingAsksAndBearsWithARefusal)
     clickButton(w.TeButtonDeleteFrom);
     EXPECT_TRUE(fileExists(source + "/Photo.bmp"));
     EXPECT_EQ(w.TeFileListBoxFrom->selectedPath(), source + "/Photo.bmp");
-    EXPECT_FALSE(w.ImageTo->picture().empty());
+    EXPECT_FALSE(w.ImageTo->empty());
 
     ::chmod((source + "/Photo.bmp").c_str(), 0444);  // refused every time
     dialogs.answers = {DialogButton::Yes, DialogButton::Ok};
@@ -165,8 +192,8 @@ TEST_F(Session, DeletingAsksAndBearsWithARefusal)
     EXPECT_EQ(dialogs.dialogs[2], deleteDeniedDialog(source + "/Photo.bmp"));
     EXPECT_EQ(names(w.TeFileListBoxFrom), (QStringList{"Other.bmp", "Photo.bmp"}));
     EXPECT_EQ(w.TeFileListBoxFrom->selectedPath(), "");
-    EXPECT_TRUE(w.ImageFrom->picture().empty());
-    EXPECT_TRUE(w.ImageTo->picture().empty());
+    EXPECT_TRUE(w.ImageFrom->empty());
+    EXPECT_TRUE(w.ImageTo->empty());
 
     // With nothing selected the question has an empty second line; yes deletes nothing.
     dialogs.answers = {DialogButton::Yes};

@@ -76,10 +76,10 @@ TEST_F(WindowTest, EveryControlStandsInItsPlaceWithItsText)
     EXPECT_TRUE(w.TeCheckBoxFilename->isChecked());
     EXPECT_FALSE(w.TeCheckBoxBG->isTristate());
     EXPECT_FALSE(w.ImageBG->isVisible());
-    EXPECT_EQ(w.ImageBG->picture(), Bitmap(139, 139, kMagenta));
-    EXPECT_TRUE(w.ImageFrom->picture().empty());
-    EXPECT_TRUE(w.ImageTo->picture().empty());
-    EXPECT_TRUE(w.ImageView->picture().empty());
+    EXPECT_EQ(*w.ImageBG->bitmap(), Bitmap(139, 139, kMagenta));
+    EXPECT_TRUE(w.ImageFrom->empty());
+    EXPECT_TRUE(w.ImageTo->empty());
+    EXPECT_TRUE(w.ImageView->empty());
 }
 
 TEST_F(WindowTest, TheFrameIsFixedWithOnlyTheSystemMenuAndCloseBox)

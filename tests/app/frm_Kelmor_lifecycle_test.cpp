@@ -62,7 +62,7 @@ TEST_F(WindowTest, RestoresStoredOptionsAndDirectoriesQuietly)
     EXPECT_EQ(window->TeFileListBoxFrom->directory(), from);
     EXPECT_EQ(window->TeDriveComboBoxTo->drive(), volumeOf(to));
     EXPECT_TRUE(dialogs.errors.empty());
-    EXPECT_TRUE(window->ImageTo->picture().empty());
+    EXPECT_TRUE(window->ImageTo->empty());
 }
 
 TEST_F(WindowTest, AVanishedDirectoryIsIgnored)
