@@ -4,6 +4,7 @@
 //   build/bench/decode_bench                 the timings
 //   build/bench/decode_bench --memory        the peak memory of each, per file
 #include "bench/bench_files.h"
+#include "bench/peak_memory.h"
 #include "platform/picture/picture_file.h"
 
 #include <QImage>
@@ -15,8 +16,6 @@
 #include <filesystem>
 #include <fcntl.h>
 #include <functional>
-#include <sys/resource.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -83,30 +82,6 @@ void registerTimings()
     }
 }
 
-// The growth of the peak resident memory while one reader decodes one file,
-// measured in a child process so that the runs do not share a heap.
-long peakGrowthKiB(const std::function<std::size_t(const std::string&)>& run, const std::string& path)
-{
-    int channel[2];
-    if (::pipe(channel) != 0) return -1;
-    const pid_t child = ::fork();
-    if (child == 0) {
-        rusage before{}, after{};
-        ::getrusage(RUSAGE_SELF, &before);
-        benchmark::DoNotOptimize(run(path));
-        ::getrusage(RUSAGE_SELF, &after);
-        const long growth = after.ru_maxrss - before.ru_maxrss;
-        (void)!::write(channel[1], &growth, sizeof growth);
-        ::_exit(0);
-    }
-    long growth = -1;
-    (void)!::read(channel[0], &growth, sizeof growth);
-    ::waitpid(child, nullptr, 0);
-    ::close(channel[0]);
-    ::close(channel[1]);
-    return growth;
-}
-
 void printMemory()
 {
     std::printf("%-12s %10s %10s %10s %10s %10s %10s\n", "file", "file MB", "pixels MB", "ours MB", "qt MB", "qt32 MB",
@@ -116,7 +91,7 @@ void printMemory()
         const double mb = 1024.0 * 1024.0;
         std::printf("%-12s %10.1f %10.1f", name, double(std::filesystem::file_size(file.path)) / mb,
                     double(file.width) * file.height * 4 / mb);
-        for (const auto& [reader, run] : kReaders) std::printf(" %10.1f", double(peakGrowthKiB(run, file.path)) / 1024.0);
+        for (const auto& [reader, run] : kReaders) std::printf(" %10.1f", double(kelmorite::bench::peakGrowthKiB([&] { benchmark::DoNotOptimize(run(file.path)); })) / 1024.0);
         std::printf("\n");
     }
 }

@@ -5,6 +5,7 @@
 //   build/bench/preview_bench              the timings
 //   build/bench/preview_bench --memory     the peak memory of each, per file
 #include "bench/bench_files.h"
+#include "bench/peak_memory.h"
 #include "platform/picture/picture_file.h"
 #include "platform/picture/sampled_picture.h"
 #include "platform/picture/stretch_draw.h"
@@ -18,9 +19,6 @@
 #include <cstdio>
 #include <cstring>
 #include <functional>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace {
 
@@ -57,28 +55,6 @@ std::size_t qt(const std::string& path)
 const std::pair<const char*, std::function<std::size_t(const std::string&)>> kPaths[] = {
     {"sampled", sampled}, {"full", full}, {"qt", qt}};
 
-long peakGrowthKiB(const std::function<std::size_t(const std::string&)>& run, const std::string& path)
-{
-    int channel[2];
-    if (::pipe(channel) != 0) return -1;
-    const pid_t child = ::fork();
-    if (child == 0) {
-        rusage before{}, after{};
-        ::getrusage(RUSAGE_SELF, &before);
-        benchmark::DoNotOptimize(run(path));
-        ::getrusage(RUSAGE_SELF, &after);
-        const long growth = after.ru_maxrss - before.ru_maxrss;
-        (void)!::write(channel[1], &growth, sizeof growth);
-        ::_exit(0);
-    }
-    long growth = -1;
-    (void)!::read(channel[0], &growth, sizeof growth);
-    ::waitpid(child, nullptr, 0);
-    ::close(channel[0]);
-    ::close(channel[1]);
-    return growth;
-}
-
 }  // namespace
 
 int main(int argc, char** argv)
@@ -89,7 +65,7 @@ int main(int argc, char** argv)
         for (const char* name : kFiles) {
             const auto file = bench::benchFile(name);
             std::printf("%-12s", name);
-            for (const auto& [path, run] : kPaths) std::printf(" %12.1f", double(peakGrowthKiB(run, file.path)) / 1024.0);
+            for (const auto& [path, run] : kPaths) std::printf(" %12.1f", double(bench::peakGrowthKiB([&] { benchmark::DoNotOptimize(run(file.path)); })) / 1024.0);
             std::printf("\n");
         }
         return 0;

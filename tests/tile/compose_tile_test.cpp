@@ -3,6 +3,8 @@
 
 #include "platform/picture/stretch_draw.h"
 
+#include "tests/support/pictures.h"
+
 #include <gtest/gtest.h>
 
 #include <set>
@@ -10,14 +12,7 @@
 namespace kelmorite {
 namespace {
 
-// Every pixel names its own column and row, and none is magenta.
-Bitmap numbered(int width, int height)
-{
-    Bitmap b(width, height);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) b.setPixel(x, y, Pixel(x) << 12 | Pixel(y));
-    return b;
-}
+using test::numbered;
 
 // The part of a bitmap at (0, 0) of the given size.
 Bitmap corner(const Bitmap& b, int width, int height)

@@ -1,6 +1,8 @@
 // Stretch-draw: nearest neighbour, evenly spread, clipped, opaque.
 #include "platform/picture/stretch_draw.h"
 
+#include "tests/support/pictures.h"
+
 #include <gtest/gtest.h>
 
 #include <set>
@@ -8,14 +10,7 @@
 namespace kelmorite {
 namespace {
 
-// A source whose every pixel names its own column and row.
-Bitmap numbered(int width, int height)
-{
-    Bitmap b(width, height);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) b.setPixel(x, y, Pixel(x) << 12 | Pixel(y));
-    return b;
-}
+using test::numbered;
 int columnOf(Pixel p) { return int(p >> 12); }
 int rowOf(Pixel p) { return int(p & 0xFFF); }
 
