@@ -65,6 +65,20 @@ TEST_F(WindowTest, RestoresStoredOptionsAndDirectoriesQuietly)
     EXPECT_TRUE(window->ImageTo->empty());
 }
 
+TEST_F(WindowTest, ADriveChangeMovesOnlyItsOwnSide)
+{
+    test::writeFile(settings, "[Setup]\r\nDirectory_From=" + dir.path() + "\r\nDirectory_To=" + dir.path() + "\r\n");
+    open();
+    const int root = window->TeDriveComboBoxFrom->findText("/");
+    ASSERT_GE(root, 0);
+    window->TeDriveComboBoxFrom->setCurrentIndex(root);
+    emit window->TeDriveComboBoxFrom->activated(root);  // the user's choice
+    EXPECT_EQ(window->TeDirectoryListBoxFrom->directory(), "/");
+    EXPECT_EQ(window->TeFileListBoxFrom->directory(), "/");
+    EXPECT_EQ(window->TeDirectoryListBoxTo->directory(), dir.path());
+    EXPECT_EQ(window->TeFileListBoxTo->directory(), dir.path());
+}
+
 TEST_F(WindowTest, AVanishedDirectoryIsIgnored)
 {
     test::writeFile(settings, "[Setup]\r\nDirectory_From=" + dir.file("gone") + "\r\nDirectory_To=/\r\n");
