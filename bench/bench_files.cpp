@@ -12,25 +12,25 @@
 namespace kelmorite::bench {
 namespace {
 
-struct Spec {
+struct PictureKind {
     const char* name;
     int side;
     int bits;
     enum { Rgb, Palette, Rle8, SwappedFields } kind;
 };
 
-constexpr Spec kSpecs[] = {
-    {"rgb24_1000", 1000, 24, Spec::Rgb},
-    {"rgb24_4000", 4000, 24, Spec::Rgb},
-    {"rgb24_8000", 8000, 24, Spec::Rgb},
-    {"pal8_4000", 4000, 8, Spec::Palette},
-    {"rle8_4000", 4000, 8, Spec::Rle8},
-    {"bf32_4000", 4000, 32, Spec::SwappedFields},
+constexpr PictureKind kKinds[] = {
+    {"rgb24_1000", 1000, 24, PictureKind::Rgb},
+    {"rgb24_4000", 4000, 24, PictureKind::Rgb},
+    {"rgb24_8000", 8000, 24, PictureKind::Rgb},
+    {"pal8_4000", 4000, 8, PictureKind::Palette},
+    {"rle8_4000", 4000, 8, PictureKind::Rle8},
+    {"bf32_4000", 4000, 32, PictureKind::SwappedFields},
 };
 
-const Spec& specOf(const std::string& name)
+const PictureKind& kindOf(const std::string& name)
 {
-    for (const auto& s : kSpecs)
+    for (const auto& s : kKinds)
         if (name == s.name) return s;
     throw std::invalid_argument("no benchmark file " + name);
 }
@@ -46,7 +46,7 @@ void put32(std::vector<unsigned char>& b, std::size_t at, std::uint32_t v)
     for (int i = 0; i < 4; ++i) b[at + std::size_t(i)] = std::uint8_t(v >> (8 * i));
 }
 
-std::vector<unsigned char> headers(const Spec& s, std::uint32_t compression, std::size_t tableBytes)
+std::vector<unsigned char> headers(const PictureKind& s, std::uint32_t compression, std::size_t tableBytes)
 {
     std::vector<unsigned char> b(54 + tableBytes, 0);
     b[0] = 'B';
@@ -69,11 +69,11 @@ void finish(std::vector<unsigned char>& b)
 
 std::uint8_t shade(int x, int y, int side, std::uint32_t noise) { return std::uint8_t((x + y) * 255 / (2 * side) + (noise & 15)); }
 
-std::vector<unsigned char> make(const Spec& s)
+std::vector<unsigned char> make(const PictureKind& s)
 {
     std::mt19937 random(12345);
     const int n = s.side;
-    if (s.kind == Spec::Rle8) {
+    if (s.kind == PictureKind::Rle8) {
         auto b = headers(s, 1, 1024);
         for (int i = 0; i < 256; ++i) put32(b, 54 + 4 * std::size_t(i), std::uint32_t(i * 0x010203) & 0xFFFFFF);
         b.reserve(b.size() + std::size_t(n) * std::size_t(n));
@@ -106,11 +106,11 @@ std::vector<unsigned char> make(const Spec& s)
         finish(b);
         return b;
     }
-    const std::size_t table = s.kind == Spec::Palette ? 1024 : s.kind == Spec::SwappedFields ? 12 : 0;
-    auto b = headers(s, s.kind == Spec::SwappedFields ? 3 : 0, table);
-    if (s.kind == Spec::Palette)
+    const std::size_t table = s.kind == PictureKind::Palette ? 1024 : s.kind == PictureKind::SwappedFields ? 12 : 0;
+    auto b = headers(s, s.kind == PictureKind::SwappedFields ? 3 : 0, table);
+    if (s.kind == PictureKind::Palette)
         for (int i = 0; i < 256; ++i) put32(b, 54 + 4 * std::size_t(i), std::uint32_t(i * 0x030507) & 0xFFFFFF);
-    if (s.kind == Spec::SwappedFields) {
+    if (s.kind == PictureKind::SwappedFields) {
         put32(b, 54, 0x000000FF);  // red in the low byte
         put32(b, 58, 0x0000FF00);
         put32(b, 62, 0x00FF0000);  // blue in the third
@@ -151,11 +151,11 @@ std::string folder()
 
 }  // namespace
 
-std::vector<unsigned char> makeBenchBmp(const std::string& name) { return make(specOf(name)); }
+std::vector<unsigned char> makeBenchBmp(const std::string& name) { return make(kindOf(name)); }
 
 BenchFile benchFile(const std::string& name)
 {
-    const Spec& s = specOf(name);
+    const PictureKind& s = kindOf(name);
     BenchFile file{s.name, folder() + "/" + s.name + ".bmp", s.side, s.side};
     if (!std::filesystem::exists(file.path)) {
         std::filesystem::create_directories(folder());
@@ -170,7 +170,7 @@ BenchFile benchFile(const std::string& name)
 std::vector<BenchFile> benchFiles()
 {
     std::vector<BenchFile> files;
-    for (const auto& s : kSpecs) files.push_back(benchFile(s.name));
+    for (const auto& s : kKinds) files.push_back(benchFile(s.name));
     return files;
 }
 

@@ -33,8 +33,8 @@ TEST(WindowDialogs, TheErrorBoxAddsAFullStopAfterALetterDigitOrBackslash)
 
 TEST(WindowDialogs, TheConfirmationIsBuiltAsDescribedAndAnsweredByKeys)
 {
-    const DialogSpec spec = confirmationDialog("/p/a.bmp");
-    const auto box = makeDialog(spec);
+    const DialogSpec described = confirmationDialog("/p/a.bmp");
+    const auto box = makeDialog(described);
     EXPECT_EQ(box->windowTitle(), "Confirm");
     EXPECT_EQ(box->icon(), QMessageBox::Question);
     EXPECT_EQ(box->text(), "Are You Sure To Delete ?\r\n/p/a.bmp");
@@ -44,14 +44,14 @@ TEST(WindowDialogs, TheConfirmationIsBuiltAsDescribedAndAnsweredByKeys)
 
     struct Case { Qt::Key key; DialogButton answer; };
     for (const auto& c : {Case{Qt::Key_Return, DialogButton::Yes}, Case{Qt::Key_Escape, DialogButton::No}}) {
-        const auto asked = makeDialog(spec);
+        const auto asked = makeDialog(described);
         asked->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(asked.get()));
         QTest::keyClick(asked.get(), c.key);
-        EXPECT_EQ(answerOf(*asked, spec), c.answer);
+        EXPECT_EQ(answerOf(*asked, described), c.answer);
     }
-    const auto closed = makeDialog(spec);  // closed without any button: the cancel answer
-    EXPECT_EQ(answerOf(*closed, spec), DialogButton::No);
+    const auto closed = makeDialog(described);  // closed without any button: the cancel answer
+    EXPECT_EQ(answerOf(*closed, described), DialogButton::No);
 }
 
 TEST(WindowDialogs, TheDeleteFailureHasOneOkButton)
