@@ -21,6 +21,7 @@
 #include "platform/ui/radio_group.h"
 
 #include <QCheckBox>
+#include <algorithm>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QGuiApplication>
@@ -69,6 +70,16 @@ QLabel* heading(QWidget* parent, const QString& text, int left, int top)
     label->move(left, top);
     label->adjustSize();  // the size follows the text
     return label;
+}
+
+// A check box whose width follows its caption, as it does at its design size
+// in the design's font.
+QCheckBox* checkBox(const QString& caption, QWidget* parent, int left, int top, int designWidth, int height)
+{
+    auto* box = new QCheckBox(caption, parent);
+    box->setGeometry(left, top, std::max(designWidth, box->sizeHint().width()), height);
+    box->setChecked(true);
+    return box;
 }
 
 template <typename Control>
@@ -129,10 +140,8 @@ void TfrmKelmor::buildControls()
     ImageView = place(new ui::ImageView(ui::ImageView::Scaling::Unscaled, TePanelView), 2, 2, 139, 139);
     Label1 = heading(page, "Original Bitmap", 208, 16);
     Label2 = heading(page, "Resized Bitmap", 632, 16);
-    TeCheckBoxFilename = place(new QCheckBox("Save With Resized Name", page), 632, 204, 142, 20);
-    TeCheckBoxFilename->setChecked(true);
-    TeCheckBoxBG = place(new QCheckBox("With 139 x 139 Background", page), 208, 444, 153, 20);
-    TeCheckBoxBG->setChecked(true);
+    TeCheckBoxFilename = checkBox("Save With Resized Name", page, 632, 204, 142, 20);
+    TeCheckBoxBG = checkBox("With 139 x 139 Background", page, 208, 444, 153, 20);
     ImageBG = place(new ui::ImageView(ui::ImageView::Scaling::Unscaled, page), 200, 280, 139, 139);
     ImageBG->setPicture(backgroundPicture());
     ImageBG->hide();
