@@ -21,7 +21,8 @@ struct ToolRun {
     std::string out, err;
 };
 
-// Runs the tool with the arguments, in the directory given, stdin closed.
+// Runs the tool with the arguments, in the directory given, stdin closed;
+// arguments starting with "-c" run the rest through the shell instead.
 ToolRun run(const std::vector<std::string>& arguments, const std::string& workingDirectory)
 {
     TempDir capture;
@@ -35,7 +36,8 @@ ToolRun run(const std::vector<std::string>& arguments, const std::string& workin
         ::dup2(out, 1);
         ::dup2(err, 2);
         if (::chdir(workingDirectory.c_str()) != 0) ::_exit(127);
-        std::vector<char*> argv{const_cast<char*>(KELMORITE_TILE_BINARY)};
+        const bool shell = !arguments.empty() && arguments[0] == "-c";
+        std::vector<char*> argv{const_cast<char*>(shell ? "/bin/sh" : KELMORITE_TILE_BINARY)};
         for (const auto& a : arguments) argv.push_back(const_cast<char*>(a.c_str()));
         argv.push_back(nullptr);
         ::execv(argv[0], argv.data());
@@ -141,6 +143,25 @@ TEST(KelmoriteTile, SharedTileNamesAndTheSourceItselfAreRefused)
     EXPECT_EQ(guard.status, 1);
     EXPECT_EQ(guard.err, "kelmorite-tile: Self.Bmp: Cannot create file \"./Self.Bmp\". The file is the tile's own source picture\n");
     EXPECT_EQ(test::readFile(dir.file("Self.Bmp")), self);
+}
+
+TEST(KelmoriteTile, ACountingLineShowsOnATerminalOnlyForMoreThanAFewSources)
+{
+    TempDir dir;
+    ::mkdir(dir.file("src").c_str(), 0755);
+    for (int i = 0; i < 5; ++i) writePicture(dir.file("src/p" + std::to_string(i) + ".bmp"), picture(20, 20, std::uint8_t(i)));
+    // script(1) gives the tool a terminal and copies what it shows to standard output.
+    auto onTerminal = [&](const std::string& arguments) {
+        return run({"-c", std::string("script -qec '") + KELMORITE_TILE_BINARY + " " + arguments + "' /dev/null"}, dir.path());
+    };
+    const ToolRun many = onTerminal("--jobs 2 src");
+    EXPECT_EQ(many.status, 0);
+    for (int n = 1; n <= 5; ++n) EXPECT_NE(many.out.find("kelmorite-tile: " + std::to_string(n) + " of 5"), std::string::npos) << n;
+    const ToolRun few = onTerminal("src/p0.bmp src/p1.bmp src/p2.bmp");
+    EXPECT_EQ(few.out.find(" of 3"), std::string::npos);
+    // Into a file or a pipe, never.
+    const ToolRun piped = run({"src"}, dir.path());
+    EXPECT_EQ(piped.err, "");
 }
 
 TEST(KelmoriteTile, OutputIsTheSameForEveryJobCount)
