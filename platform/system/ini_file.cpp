@@ -66,6 +66,10 @@ bool IniFile::readBool(const std::string& section, const std::string& key, bool 
 
 void IniFile::writeString(const std::string& section, const std::string& key, const std::string& value)
 {
+    // A line break would end the line early and let the rest pose as other
+    // keys or sections: such a value cannot be stored.
+    for (const std::string* text : {&section, &key, &value})
+        if (text->find_first_of("\r\n") != std::string::npos) throw Error("Unable to write to " + path_);
     int error = 0;
     const auto text = readText(path_, error);
     if (error != 0) throw Error("Unable to write to " + path_);  // a file that cannot be read is not rewritten

@@ -22,7 +22,8 @@ public:
 
     // Replaces the value in place, keeping every other line, atomically: on
     // failure the file is as it was and "Unable to write to %s" is raised with
-    // the file's full path. The file keeps its permission bits.
+    // the file's full path. The file keeps its permission bits. A text with a
+    // line break cannot be stored and is refused the same way.
     void writeString(const std::string& section, const std::string& key, const std::string& value);
     // Writes "1" or "0".
     void writeBool(const std::string& section, const std::string& key, bool value);

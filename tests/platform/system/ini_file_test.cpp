@@ -71,6 +71,10 @@ TEST(IniFile, ARefusedWriteNamesTheFileAndChangesNothing)
     }
     EXPECT_EQ(test::readText(readOnly), "[Setup]\r\nKey=old\r\n");
     ::chmod(readOnly.c_str(), 0644);
+    // A value with a line break would forge other keys: refused, the file whole.
+    IniFile forged(readOnly);
+    EXPECT_EQ(writeError(forged, "/a\r\n[Setup]\r\nSave_With_Background=0"), "Unable to write to " + readOnly);
+    EXPECT_EQ(test::readText(readOnly), "[Setup]\r\nKey=old\r\n");
     IniFile again(readOnly);
     EXPECT_EQ(writeError(again), "no error");
 }
