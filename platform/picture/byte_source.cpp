@@ -20,7 +20,8 @@ std::span<const std::uint8_t> MemoryByteSource::view(std::uint64_t offset, std::
 
 FileByteSource::FileByteSource(const std::string& path)
 {
-    fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Without O_NONBLOCK, opening a named pipe would wait for a writer forever.
+    fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd_ < 0) throw cannotOpenFile(path, errno);
     struct stat info {};
     int error = 0;
@@ -32,6 +33,7 @@ FileByteSource::FileByteSource(const std::string& path)
         ::close(fd_);
         throw cannotOpenFile(path, error);
     }
+    // Only a regular file has bytes to read; anything else reads as no bytes.
     size_ = S_ISREG(info.st_mode) ? std::uint64_t(info.st_size) : 0;
 }
 

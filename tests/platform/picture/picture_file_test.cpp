@@ -80,6 +80,15 @@ TEST(LoadPicture, AnEmptyFileIsAnEmptyPictureAndOtherBytesAreNotABitmap)
     EXPECT_EQ(loadError(dir.file("short.bmp")), "Stream read error");
 }
 
+TEST(LoadPicture, ANamedPipeOrDeviceIsNoPictureAndNeverWaits)
+{
+    TempDir dir;
+    ASSERT_EQ(::mkfifo(dir.file("pipe.bmp").c_str(), 0644), 0);
+    EXPECT_TRUE(loadPicture(dir.file("pipe.bmp")).empty());
+    ASSERT_EQ(::symlink("/dev/zero", dir.file("zero.bmp").c_str()), 0);
+    EXPECT_TRUE(loadPicture(dir.file("zero.bmp")).empty());
+}
+
 TEST(SavePicture, WritesTheFileAndReplacesAnOldOneKeepingItsPermissions)
 {
     TempDir dir;
