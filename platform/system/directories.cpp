@@ -76,7 +76,11 @@ bool directoryExists(const std::string& path) { return !path.empty() && kindOf(p
 
 bool canEnterDirectory(const std::string& path)
 {
-    if (!directoryExists(path) || ::access(path.c_str(), R_OK | X_OK) != 0) return false;
+    // A directory whose permission bits let no one enter it is closed also to
+    // root, as a read-only file is never written.
+    struct stat info {};
+    if (path.empty() || ::stat(path.c_str(), &info) != 0 || !S_ISDIR(info.st_mode) || (info.st_mode & 0111) == 0) return false;
+    if (::access(path.c_str(), R_OK | X_OK) != 0) return false;
     DIR* dir = ::opendir(path.c_str());
     if (dir == nullptr) return false;
     ::closedir(dir);

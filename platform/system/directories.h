@@ -10,7 +10,8 @@ namespace kelmorite {
 // True when a directory is found under the path (a link to one counts).
 bool directoryExists(const std::string& path);
 
-// True when the directory can be entered and listed.
+// True when the directory can be entered and listed. One whose permission
+// bits grant no one entry counts as closed, also for root.
 bool canEnterDirectory(const std::string& path);
 
 // The pictures of a directory: non-hidden regular files (or links to them)

@@ -79,6 +79,20 @@ TEST_F(WindowTest, ADriveChangeMovesOnlyItsOwnSide)
     EXPECT_EQ(window->TeFileListBoxTo->directory(), dir.path());
 }
 
+TEST_F(WindowTest, ADirectoryThatCannotBeEnteredShowsAndLeavesTheLaterStepsUndone)
+{
+    const std::string closed = dir.file("closed"), to = dir.file("to");
+    ::mkdir(closed.c_str(), 0);
+    ::mkdir(to.c_str(), 0755);
+    test::writeFile(settings, "[Setup]\r\nSave_With_Background=0\r\nDirectory_From=" + closed + "\r\nDirectory_To=" + to + "\r\n");
+    open();
+    EXPECT_EQ(dialogs.errors, std::vector<std::string>{"File access denied"});
+    EXPECT_FALSE(window->TeCheckBoxBG->isChecked());  // the steps before it are done
+    EXPECT_EQ(window->TeDirectoryListBoxFrom->directory(), currentDirectory());
+    EXPECT_EQ(window->TeDirectoryListBoxTo->directory(), currentDirectory());  // not restored
+    EXPECT_TRUE(window->isVisible());
+}
+
 TEST_F(WindowTest, AVanishedDirectoryIsIgnored)
 {
     test::writeFile(settings, "[Setup]\r\nDirectory_From=" + dir.file("gone") + "\r\nDirectory_To=/\r\n");

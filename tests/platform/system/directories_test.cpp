@@ -40,6 +40,9 @@ TEST(Directories, TellsDirectoriesFromFilesAndNothing)
     test::writeFile(dir.file("f"), std::string("x"));
     EXPECT_TRUE(directoryExists(dir.path()));
     EXPECT_TRUE(canEnterDirectory(dir.path()));
+    ::mkdir(dir.file("closed").c_str(), 0);  // closed also when the tests run as root
+    EXPECT_TRUE(directoryExists(dir.file("closed")));
+    EXPECT_FALSE(canEnterDirectory(dir.file("closed")));
     for (const std::string& path : {dir.file("f"), dir.file("missing"), std::string()}) {
         EXPECT_FALSE(directoryExists(path)) << path;
         EXPECT_FALSE(canEnterDirectory(path)) << path;
