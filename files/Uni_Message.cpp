@@ -47,6 +47,8 @@ bool DeleteFileWithRetry(const std::string& path, Dialogs& dialogs, const Deleti
         if (system.deleteFile(path)) return true;
         system.wait(kDeleteWaitMs);
     }
+    // Another program may have deleted it during the last wait.
+    if (!system.fileExists(path)) return true;
     dialogs.show(deleteDeniedDialog(path));
     return false;
 }

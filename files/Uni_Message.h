@@ -61,8 +61,8 @@ struct DeletionSystem {
 // Tries up to three times, waiting one second after every failed attempt,
 // to delete the file; a path that names no file (a directory, the empty
 // path, a file gone meanwhile) counts as deleted. After the third failed
-// attempt and its wait, shows the failure dialog. Gives whether the file is
-// gone. Raises nothing of its own.
+// attempt and its wait, shows the failure dialog unless the file has gone
+// meanwhile. Gives whether the file is gone. Raises nothing of its own.
 bool DeleteFileWithRetry(const std::string& path, Dialogs& dialogs, const DeletionSystem& system = DeletionSystem::real());
 
 }  // namespace kelmorite

@@ -4,9 +4,25 @@
 #include "platform/system/directories.h"
 
 #include <climits>
+#include <filesystem>
 #include <unistd.h>
 
 namespace kelmorite {
+namespace {
+
+// A stored directory as the lists hold one: a full path without ".", ".."
+// or repeated separators, and without a trailing "/" except for the root.
+// A relative value names no directory of its own and is ignored, like one
+// that does not exist.
+std::string storedDirectory(const std::string& value)
+{
+    if (value.empty() || value.front() != '/') return "";
+    std::string path = std::filesystem::path(value).lexically_normal().string();
+    while (path.size() > 1 && path.back() == '/') path.pop_back();
+    return directoryExists(path) ? path : "";
+}
+
+}  // namespace
 
 std::string settingsFilePath()
 {
@@ -21,10 +37,10 @@ void restoreSettings(const IniFile& settings, SettingsControls& controls)
 {
     controls.setBackgroundOption(settings.readBool(kSettingsSection, kBackgroundKey, controls.backgroundOption()));
     controls.setResizedNameOption(settings.readBool(kSettingsSection, kResizedNameKey, controls.resizedNameOption()));
-    const std::string from = settings.readString(kSettingsSection, kDirectoryFromKey, "");
-    if (directoryExists(from)) controls.setSourceDirectory(from);
-    const std::string to = settings.readString(kSettingsSection, kDirectoryToKey, "");
-    if (directoryExists(to)) controls.setTargetDirectory(to);
+    const std::string from = storedDirectory(settings.readString(kSettingsSection, kDirectoryFromKey, ""));
+    if (!from.empty()) controls.setSourceDirectory(from);
+    const std::string to = storedDirectory(settings.readString(kSettingsSection, kDirectoryToKey, ""));
+    if (!to.empty()) controls.setTargetDirectory(to);
     controls.setSourceDrive(volumeOf(controls.sourceDirectory()));
     controls.setTargetDrive(volumeOf(controls.targetDirectory()));
 }

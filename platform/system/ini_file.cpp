@@ -21,9 +21,17 @@ constexpr std::size_t kMaxFileSize = 16 * 1024 * 1024;
 std::optional<std::string> readText(const std::string& path, int& error)
 {
     error = 0;
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Opened without blocking and read only when it is a regular file, so
+    // that a pipe or a device in the file's place cannot hang the program.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         error = errno == ENOENT ? 0 : errno;
+        return std::nullopt;
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        error = S_ISDIR(info.st_mode) ? EISDIR : EINVAL;
+        ::close(fd);
         return std::nullopt;
     }
     std::string text;

@@ -53,7 +53,7 @@ TEST(UniMessage, TheDialogsAreBuiltAsDescribed)
     EXPECT_EQ(buttonCaption(DialogButton::No), "&No");
     EXPECT_EQ(buttonCaption(DialogButton::Ok), "OK");
     RecordingDialogs dialogs;
-    for (const auto [answer, consent] : {std::pair{DialogButton::Yes, true}, {DialogButton::No, false}}) {
+    for (const auto& [answer, consent] : {std::pair{DialogButton::Yes, true}, {DialogButton::No, false}}) {
         dialogs.answer = answer;
         EXPECT_EQ(confirmDeletion(dialogs, "/x"), consent);
     }
@@ -67,7 +67,7 @@ TEST(UniMessage, RetriesWithAWaitAfterEveryFailedAttempt)
         {"refused twice, gone at the third", true, 2, true,
          {"exists", "delete", "wait 1000", "exists", "delete", "wait 1000", "exists", "delete"}, 0},
         {"refused every time", true, 3, false,
-         {"exists", "delete", "wait 1000", "exists", "delete", "wait 1000", "exists", "delete", "wait 1000"}, 1},
+         {"exists", "delete", "wait 1000", "exists", "delete", "wait 1000", "exists", "delete", "wait 1000", "exists"}, 1},
         {"not a file", false, 0, true, {"exists"}, 0},
     };
     for (const auto& c : cases) {
@@ -76,18 +76,27 @@ TEST(UniMessage, RetriesWithAWaitAfterEveryFailedAttempt)
         EXPECT_EQ(DeleteFileWithRetry("/p/a.bmp", dialogs, files.system()), c.result) << c.name;
         EXPECT_EQ(files.calls, c.calls) << c.name;
         ASSERT_EQ(dialogs.shown.size(), c.dialogs) << c.name;
-        if (c.dialogs) EXPECT_EQ(dialogs.shown[0], deleteDeniedDialog("/p/a.bmp"));
+        if (c.dialogs) {
+            EXPECT_EQ(dialogs.shown[0], deleteDeniedDialog("/p/a.bmp"));
+        }
     }
 }
 
-TEST(UniMessage, AFileGoneBetweenAttemptsCountsAsDeleted)
+TEST(UniMessage, AFileGoneDuringAnyWaitCountsAsDeleted)
 {
-    Scripted files{true, 5, {}};
-    RecordingDialogs dialogs;
-    auto system = files.system();
-    system.wait = [&](int) { files.exists = false; };  // another program deleted it meanwhile
-    EXPECT_TRUE(DeleteFileWithRetry("/p/a.bmp", dialogs, system));
-    EXPECT_TRUE(dialogs.shown.empty());
+    // Another program deletes the file during the first, second or last wait.
+    for (int vanishesAt = 1; vanishesAt <= 3; ++vanishesAt) {
+        Scripted files{true, 5, {}};
+        RecordingDialogs dialogs;
+        auto system = files.system();
+        int waits = 0;
+        system.wait = [&](int) {
+            if (++waits == vanishesAt) files.exists = false;
+        };
+        EXPECT_TRUE(DeleteFileWithRetry("/p/a.bmp", dialogs, system)) << "gone during wait " << vanishesAt;
+        EXPECT_EQ(waits, vanishesAt);
+        EXPECT_TRUE(dialogs.shown.empty()) << "gone during wait " << vanishesAt;
+    }
 }
 
 TEST(UniMessage, OnTheRealClockAReadOnlyFileStaysAfterThreeSeconds)

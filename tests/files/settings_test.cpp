@@ -84,6 +84,28 @@ TEST_F(Settings, IgnoresDirectoriesThatAreGoneOrFilesAndKeepsTheRoot)
     EXPECT_NE(test::readText(path).find("Directory_To=/\r\n"), std::string::npos);
 }
 
+TEST_F(Settings, GivesTheListsStoredDirectoriesAsFullPathsInTheirOwnForm)
+{
+    ::mkdir(dir.file("from/deeper").c_str(), 0755);
+    struct Case { std::string stored; std::string source; };
+    const Case cases[] = {
+        {from + "/", from},
+        {"  " + from + "//  ", from},
+        {dir.path() + "//from", from},
+        {dir.file("from/deeper/.."), from},
+        {dir.file("to/../from/./deeper"), dir.file("from/deeper")},
+        {"//", "/"},
+        {".", "/start"},  // relative: no full path, ignored
+        {"from", "/start"},
+    };
+    for (const auto& c : cases) {
+        test::writeFile(path, "[Setup]\r\nDirectory_From=" + c.stored + "\r\n");
+        controls.source = "/start";
+        restoreSettings(IniFile(path), controls);
+        EXPECT_EQ(controls.source, c.source) << c.stored;
+    }
+}
+
 TEST_F(Settings, AnErrorOfAStepEndsRestoringThere)
 {
     test::writeFile(path, "[Setup]\r\nSave_With_Background=0\r\nDirectory_From=" + from + "\r\nDirectory_To=" + to + "\r\n");

@@ -63,7 +63,9 @@ TEST(Directories, KnowsTheVolumesAndWhichHoldsADirectory)
     EXPECT_EQ(volumeOf("/"), "/");
     for (const auto& volume : volumes) {
         EXPECT_EQ(volumeOf(volume), volume);
-        if (volume != "/") EXPECT_EQ(volumeOf(volume + "/some/deeper/place"), volume);
+        if (volume != "/") {
+            EXPECT_EQ(volumeOf(volume + "/some/deeper/place"), volume);
+        }
     }
     EXPECT_EQ(volumeOf("/proc/self"), "/proc");
     char cwd[4096];

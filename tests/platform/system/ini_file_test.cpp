@@ -79,6 +79,30 @@ TEST(IniFile, ARefusedWriteNamesTheFileAndChangesNothing)
     EXPECT_EQ(writeError(again), "no error");
 }
 
+TEST(IniFile, APipeInTheFilesPlaceGivesTheDefaultsAtOnceAndIsNotReplaced)
+{
+    TempDir dir;
+    const std::string path = dir.file("Kelmor.ini");
+    ASSERT_EQ(::mkfifo(path.c_str(), 0644), 0);
+    // In a child with an alarm, so that a read that blocks fails the test
+    // instead of hanging it.
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        ::alarm(5);
+        IniFile ini(path);
+        const bool defaults = ini.readBool("Setup", "Save_With_Background", true) &&
+                              ini.readString("Setup", "Key", "default") == "default";
+        ::_exit(defaults && writeError(ini) == "Unable to write to " + path ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "blocked or wrong result";
+    struct stat info {};
+    ASSERT_EQ(::lstat(path.c_str(), &info), 0);
+    EXPECT_TRUE(S_ISFIFO(info.st_mode));
+}
+
 TEST(IniFile, AFullDiskLeavesTheFileAsItWas)
 {
     TempDir dir;
